@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite under Xvfb.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+install_missing_packages
+build_project
+allow_engine_as_root
+xvfb-run -a -s "-screen 0 1280x800x24" \
+    ctest --test-dir "$build_dir" --output-on-failure --timeout 300 "$@"

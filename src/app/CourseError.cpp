@@ -1,0 +1,6 @@
+#include "app/CourseError.h"
+
+CourseError::CourseError(const QString &message)
+    : std::runtime_error(message.toStdString())
+{
+}

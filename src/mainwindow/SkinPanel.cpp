@@ -1,0 +1,54 @@
+#include "mainwindow/SkinPanel.h"
+
+#include "mainwindow/TitleBar.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QStyleOption>
+
+SkinPanel::SkinPanel(QWidget *parent)
+    : QWidget(parent)
+{
+    // The skin takes the place of the system frame.
+    if (parent) {
+        parent->setWindowFlag(Qt::FramelessWindowHint);
+        parent->installEventFilter(this);
+    }
+}
+
+bool SkinPanel::event(QEvent *event)
+{
+    // Polished before the first show, when children still have their designed bounds.
+    if (event->type() == QEvent::Polish)
+        anchors.capture(this);
+    return QWidget::event(event);
+}
+
+bool SkinPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parent() && event->type() == QEvent::Resize)
+        coverParent();
+    return QWidget::eventFilter(watched, event);
+}
+
+void SkinPanel::coverParent()
+{
+    const QWidget *window = parentWidget();
+    setGeometry(1, 0, window->width() - 2, window->height() - 1);
+}
+
+void SkinPanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (auto *titleBar = findChild<TitleBar *>(QString(), Qt::FindDirectChildrenOnly))
+        titleBar->setGeometry(1, 1, width() - 2, titleBar->height());
+    anchors.apply(this);
+}
+
+void SkinPanel::paintEvent(QPaintEvent *)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}

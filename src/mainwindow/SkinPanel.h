@@ -1,0 +1,30 @@
+#pragma once
+
+#include "mainwindow/Anchors.h"
+
+#include <QWidget>
+
+class TitleBar;
+
+// The skin that covers the whole window: it takes the place of the system frame,
+// keeps itself over the window's client area but for a 1 px strip on the left,
+// right and bottom, keeps its title bar along its top edge and its anchored
+// children at their distances. Colours and border come from the style sheet.
+class SkinPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SkinPanel(QWidget *parent = nullptr);
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void coverParent();
+
+    Anchors anchors;
+};

@@ -1,0 +1,9 @@
+#include "platform/ShellOpen.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+void OpenExternalLink(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl(address));
+}
