@@ -3,7 +3,9 @@
 #include "mainwindow/TitleBar.h"
 
 #include <QEvent>
+#include <QWindowStateChangeEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStyleOption>
 
 SkinPanel::SkinPanel(QWidget *parent)
@@ -28,6 +30,8 @@ bool SkinPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parent() && event->type() == QEvent::Resize)
         coverParent();
+    if (watched == parent() && event->type() == QEvent::WindowStateChange)
+        fitWindowToState(static_cast<QWindowStateChangeEvent *>(event)->oldState());
     return QWidget::eventFilter(watched, event);
 }
 
@@ -35,6 +39,17 @@ void SkinPanel::coverParent()
 {
     const QWidget *window = parentWidget();
     setGeometry(1, 0, window->width() - 2, window->height() - 1);
+}
+
+void SkinPanel::fitWindowToState(Qt::WindowStates oldState)
+{
+    // A frameless window is sized by its skin: not every window manager maximises
+    // one, and without a window manager nothing would.
+    QWidget *window = parentWidget();
+    if (window->isMaximized())
+        window->setGeometry(window->screen()->availableGeometry());
+    else if ((oldState & Qt::WindowMaximized) && !window->isMinimized())
+        window->setGeometry(window->normalGeometry());
 }
 
 void SkinPanel::resizeEvent(QResizeEvent *event)

@@ -25,6 +25,7 @@ protected:
 
 private:
     void coverParent();
+    void fitWindowToState(Qt::WindowStates oldState);
 
     Anchors anchors;
 };

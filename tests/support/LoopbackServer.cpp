@@ -1,0 +1,52 @@
+#include "support/LoopbackServer.h"
+
+#include <QDeadlineTimer>
+#include <QTcpSocket>
+#include <QTest>
+
+LoopbackServer::LoopbackServer(Answer answerWith, const QByteArray &body)
+    : answer(answerWith)
+    , page(body)
+{
+    connect(&server, &QTcpServer::newConnection, this, &LoopbackServer::accept);
+    server.listen(QHostAddress::LocalHost);
+}
+
+bool LoopbackServer::waitForRequests(int count, int timeoutMs) const
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (targets.size() < count && !deadline.hasExpired())
+        QTest::qWait(10);
+    return targets.size() >= count;
+}
+
+void LoopbackServer::accept()
+{
+    while (QTcpSocket *socket = server.nextPendingConnection()) {
+        socket->setParent(this);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket, head = QByteArray()]() mutable {
+            head += socket->readAll();
+            if (!head.contains("\r\n\r\n"))
+                return;
+            targets.append(head.left(head.indexOf("\r\n")).split(' ').value(1));
+            head.clear();
+            switch (answer) {
+            case Page:
+                socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: "
+                              + QByteArray::number(page.size()) + "\r\nConnection: close\r\n\r\n" + page);
+                socket->disconnectFromHost();
+                break;
+            case ServerError:
+                socket->write("HTTP/1.1 500 Internal Server Error\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+                socket->disconnectFromHost();
+                break;
+            case Garbage:
+                socket->write("\x01\x02 this is not HTTP \xff\xfe\r\n\r\n");
+                socket->disconnectFromHost();
+                break;
+            case Silence:
+                break;
+            }
+        });
+    }
+}

@@ -1,0 +1,23 @@
+#include "support/TestEnvironment.h"
+
+#include <QTcpServer>
+#include <unistd.h>
+
+void prepareTestEnvironment()
+{
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+ServiceAddresses loopbackAddresses(quint16 counterPort)
+{
+    return {QStringLiteral("http://127.0.0.1:9/"), QStringLiteral("http://127.0.0.1:9"),
+            QStringLiteral("http://127.0.0.1:%1").arg(counterPort)};
+}
+
+quint16 closedPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort(); // closed again when the probe goes
+}
