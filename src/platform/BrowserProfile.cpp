@@ -1,5 +1,6 @@
 #include "platform/BrowserProfile.h"
 
+#include <QCoreApplication>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
@@ -9,6 +10,10 @@ QWebEngineProfile *newOffTheRecordProfile(QObject *parent)
     profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     profile->setSpellCheckEnabled(false);
+    // Even off the record the engine makes its storage folder, under the user's data
+    // folder, once a page opens a database. It makes none where the folder already
+    // exists, and an off-the-record profile stores nothing in it.
+    profile->setPersistentStoragePath(QCoreApplication::applicationDirPath());
 
     QWebEngineSettings *settings = profile->settings();
     // A favicon would be a second request to every host, the counter's among them.
