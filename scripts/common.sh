@@ -9,7 +9,7 @@ build_dir=${BUILD_DIR:-"$project_root/build"}
 required_packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libqt6svg6
-    libgl1-mesa-dri xvfb xauth imagemagick
+    libgl1-mesa-dri xvfb xauth x11-utils imagemagick
     fonts-noto-cjk fonts-dejavu-core
 )
 

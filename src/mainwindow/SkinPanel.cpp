@@ -6,6 +6,7 @@
 #include <QWindowStateChangeEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <QStyleOption>
 
 SkinPanel::SkinPanel(QWidget *parent)
@@ -46,10 +47,23 @@ void SkinPanel::fitWindowToState(Qt::WindowStates oldState)
     // A frameless window is sized by its skin: not every window manager maximises
     // one, and without a window manager nothing would.
     QWidget *window = parentWidget();
-    if (window->isMaximized())
-        window->setGeometry(window->screen()->availableGeometry());
-    else if ((oldState & Qt::WindowMaximized) && !window->isMinimized())
-        window->setGeometry(window->normalGeometry());
+    if (window->isMaximized()) {
+        normalBounds = window->normalGeometry();
+        placeWindow(window->screen()->availableGeometry());
+    } else if ((oldState & Qt::WindowMaximized) && !window->isMinimized() && normalBounds.isValid()) {
+        placeWindow(normalBounds);
+    }
+}
+
+void SkinPanel::placeWindow(const QRect &bounds)
+{
+    QWidget *window = parentWidget();
+    // Once shown, through the native window: the widget's own setGeometry would end
+    // the maximised state.
+    if (window->isVisible())
+        window->windowHandle()->setGeometry(bounds);
+    else
+        window->setGeometry(bounds);
 }
 
 void SkinPanel::resizeEvent(QResizeEvent *event)

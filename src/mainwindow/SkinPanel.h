@@ -26,6 +26,8 @@ protected:
 private:
     void coverParent();
     void fitWindowToState(Qt::WindowStates oldState);
+    void placeWindow(const QRect &bounds);
 
     Anchors anchors;
+    QRect normalBounds;
 };
