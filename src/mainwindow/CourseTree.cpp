@@ -119,7 +119,9 @@ void CourseTree::drawBranches(QPainter *painter, const QRect &rect, const QModel
 
 void CourseTree::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::RightButton) {
+    // A right click selects nothing, and neither does a click below the nodes.
+    if (event->button() == Qt::RightButton || !indexAt(event->position().toPoint()).isValid()) {
+        setFocus(Qt::MouseFocusReason);
         event->accept();
         return;
     }
