@@ -25,6 +25,8 @@ void ErrorBoxWatcher::closeVisibleBoxes()
         if (!box || !box->isVisible())
             continue;
         seen.append({box->windowTitle(), box->text(), box->icon()});
+        if (onShown)
+            onShown();
         box->done(QMessageBox::Ok);
     }
 }

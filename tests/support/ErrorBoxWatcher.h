@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 // Watches for modal message boxes, records what they show and closes them, so that
 // a test can run code that puts one up.
@@ -23,6 +24,9 @@ public:
 
     const QList<Box> &boxes() const { return seen; }
 
+    // Runs while a box is still up, before the watcher closes it.
+    void whileShown(std::function<void()> action) { onShown = std::move(action); }
+
     // Waits at most timeoutMs for the count of boxes seen to reach count.
     bool waitFor(int count, int timeoutMs = 5000) const;
 
@@ -31,4 +35,5 @@ private:
 
     QTimer poll;
     QList<Box> seen;
+    std::function<void()> onShown;
 };
