@@ -6,7 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing_packages
 build_project
 allow_engine_as_root
-program="$build_dir/src/courseware"
+program="$build_dir/bin/courseware"
 
 if [ -n "${DISPLAY:-}" ]; then
     exec "$program"

@@ -125,6 +125,11 @@ private slots:
         for (const QWidget *widget : QApplication::topLevelWidgets())
             shownWindows += widget->isVisible() ? 1 : 0;
         QCOMPARE(shownWindows, 1);
+
+        window.showNormal();
+        QTRY_COMPARE(window.size(), QSize(983, 633));
+        const QPoint offCentre = window.geometry().center() - window.screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(u"%1,%2"_s.arg(offCentre.x()).arg(offCentre.y())));
     }
 
     // On X11 Qt appends a display name to window titles when one is set; the window

@@ -3,6 +3,7 @@
 #include "app/ErrorText.h"
 #include "app/FontSubstitutes.h"
 
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <exception>
 
@@ -13,6 +14,8 @@ int &prepareProcess(int &argc)
 {
     // The program writes no files, and Qt's shader cache would be one.
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    // Nor does it print: the engine reports its start-up settings unless told not to.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     return argc;
 }
 

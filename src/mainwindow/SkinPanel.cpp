@@ -47,9 +47,15 @@ void SkinPanel::fitWindowToState(Qt::WindowStates oldState)
     // A frameless window is sized by its skin: not every window manager maximises
     // one, and without a window manager nothing would.
     QWidget *window = parentWidget();
+    const QRect screenArea = window->screen()->availableGeometry();
     if (window->isMaximized()) {
-        normalBounds = window->normalGeometry();
-        placeWindow(window->screen()->availableGeometry());
+        // The platform may confirm the state once more, when the window already fills the screen.
+        if (window->normalGeometry() != screenArea) {
+            normalBounds = window->normalGeometry();
+            if (!window->isVisible()) // first shown maximised: restoring puts it in the middle
+                normalBounds.moveCenter(screenArea.center());
+        }
+        placeWindow(screenArea);
     } else if ((oldState & Qt::WindowMaximized) && !window->isMinimized() && normalBounds.isValid()) {
         placeWindow(normalBounds);
     }

@@ -1,12 +1,17 @@
 #include "support/TestEnvironment.h"
 
 #include <QTcpServer>
+
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 void prepareTestEnvironment()
 {
+#ifdef Q_OS_UNIX
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#endif
 }
 
 ServiceAddresses loopbackAddresses(quint16 counterPort)
