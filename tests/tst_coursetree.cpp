@@ -1,6 +1,7 @@
 // The course tree: its 79 fixed nodes, their icons, how it opens and how it behaves.
 #include "mainwindow/CourseTree.h"
 #include "mainwindow/Unit1.h"
+#include "support/ShownWindow.h"
 #include "support/TestEnvironment.h"
 #include "support/TreeClicks.h"
 
@@ -122,12 +123,7 @@ class CourseTreeTest : public QObject
 private slots:
     void init()
     {
-        window = std::make_unique<TForm1>(loopbackAddresses(closedPort()));
-        window->resize(983, 633);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window = shownWindow(loopbackAddresses(closedPort()));
         tree = window->findChild<CourseTree *>(u"TreeView1"_s);
     }
 

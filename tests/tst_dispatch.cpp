@@ -4,6 +4,7 @@
 #include "mainwindow/LessonMaterial.h"
 #include "mainwindow/Unit1.h"
 #include "support/ErrorBoxWatcher.h"
+#include "support/ShownWindow.h"
 #include "support/TestEnvironment.h"
 #include "support/TreeClicks.h"
 #include "support/UrlRecorder.h"
@@ -49,13 +50,10 @@ class DispatchTest : public QObject
 private slots:
     void init()
     {
-        window = std::make_unique<TForm1>(loopbackAddresses(closedPort()));
-        window->resize(983, 633);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = shownWindow(loopbackAddresses(closedPort()));
         tree = window->findChild<CourseTree *>(u"TreeView1"_s);
         pane = engineView(window->findChild<QWidget *>(u"WebBrowser1"_s));
-        QVERIFY(waitForLoad(pane, localPage(u"课程资料.htm"_s)));
+        QCOMPARE(pane->url(), localPage(u"课程资料.htm"_s));
     }
 
     void cleanup() { window.reset(); }

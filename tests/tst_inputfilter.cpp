@@ -2,6 +2,7 @@
 #include "mainwindow/ApplicationEvents.h"
 #include "mainwindow/Unit1.h"
 #include "platform/WebBrowser.h"
+#include "support/ShownWindow.h"
 #include "support/TestEnvironment.h"
 #include "support/WebWait.h"
 
@@ -136,13 +137,8 @@ private slots:
 
     void init()
     {
-        window = std::make_unique<TForm1>(loopbackAddresses(closedPort()));
-        window->resize(983, 633);
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window = shownWindow(loopbackAddresses(closedPort()));
         pane = engineView(window->findChild<QWidget *>(u"WebBrowser1"_s));
-        QVERIFY(waitForLoad(pane));
         window->findChild<WebBrowser *>(u"WebBrowser1"_s)->Navigate(QStringLiteral(COURSE_FIXTURES_DIR "/recorder.html"));
         QVERIFY(waitForLoad(pane));
         QTRY_VERIFY(inputWidget(pane));

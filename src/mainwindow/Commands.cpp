@@ -1,11 +1,8 @@
 #include "mainwindow/Commands.h"
 
-#include <iterator>
+#include "mainwindow/CoursePages.h"
 
 namespace {
-
-constexpr QStringView startPage = u"data\\课程资料.htm";
-constexpr QStringView contactPage = u"data\\联系我们.htm";
 
 constexpr Command nothing{Command::Nothing, {}};
 constexpr Command localPage(QStringView path) { return {Command::LocalPage, path}; }

@@ -3,6 +3,7 @@
 #include "app/AppPath.h"
 #include "app/CourseApplication.h"
 #include "mainwindow/ApplicationEvents.h"
+#include "mainwindow/CoursePages.h"
 #include "mainwindow/LessonMaterial.h"
 #include "platform/BrowserProfile.h"
 #include "platform/ShellOpen.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr QStringView startPage = u"data\\课程资料.htm";
 // Handed to the browser as it stands: the engine encodes the query, and the fragment never leaves the machine.
 constexpr QStringView counterAddress = u"/count/softcount/?教师资格#综合素质(幼儿园)";
 constexpr int expandedPositions = 5;

@@ -1,7 +1,6 @@
 #include "support/ErrorBoxWatcher.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QTest>
 
 ErrorBoxWatcher::ErrorBoxWatcher()
@@ -12,10 +11,7 @@ ErrorBoxWatcher::ErrorBoxWatcher()
 
 bool ErrorBoxWatcher::waitFor(int count, int timeoutMs) const
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (seen.size() < count && !deadline.hasExpired())
-        QTest::qWait(10);
-    return seen.size() >= count;
+    return QTest::qWaitFor([&] { return seen.size() >= count; }, timeoutMs);
 }
 
 void ErrorBoxWatcher::closeVisibleBoxes()

@@ -1,6 +1,5 @@
 #include "support/LoopbackServer.h"
 
-#include <QDeadlineTimer>
 #include <QTcpSocket>
 #include <QTest>
 
@@ -14,10 +13,7 @@ LoopbackServer::LoopbackServer(Answer answerWith, const QByteArray &body)
 
 bool LoopbackServer::waitForRequests(int count, int timeoutMs) const
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (targets.size() < count && !deadline.hasExpired())
-        QTest::qWait(10);
-    return targets.size() >= count;
+    return QTest::qWaitFor([&] { return targets.size() >= count; }, timeoutMs);
 }
 
 void LoopbackServer::accept()

@@ -33,9 +33,8 @@ QVariant evaluate(QWebEngineView *view, const QString &script, int timeoutMs)
         result = value;
         done = true;
     });
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!done && !deadline.hasExpired())
-        QTest::qWait(10);
+    if (!QTest::qWaitFor([&] { return done; }, timeoutMs))
+        qWarning("the page did not answer the script in time");
     return result;
 }
 
