@@ -3,7 +3,7 @@
 set -euo pipefail
 
 project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build_dir=${BUILD_DIR:-"$project_root/build"}
+build_dir="$project_root/build" # the presets' build folder
 
 # Everything a fresh Debian 12 machine lacks to build, run and test the program.
 required_packages=(
@@ -11,6 +11,7 @@ required_packages=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libqt6svg6
     libgl1-mesa-dri xvfb xauth x11-utils imagemagick
     fonts-noto-cjk fonts-dejavu-core
+    dpkg-dev desktop-file-utils appstream python3
 )
 
 install_missing_packages() {
@@ -28,8 +29,7 @@ install_missing_packages() {
 }
 
 build_project() {
-    cmake -S "$project_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    (cd "$project_root" && cmake --preset default >/dev/null && cmake --build --preset default --parallel "$(nproc)")
 }
 
 # The engine's sandbox cannot run as root; the program itself never switches it off.

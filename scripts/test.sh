@@ -5,5 +5,5 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing_packages
 build_project
 allow_engine_as_root
-xvfb-run -a -s "-screen 0 1280x800x24" \
-    ctest --test-dir "$build_dir" --output-on-failure --timeout 300 "$@"
+cd "$project_root"
+xvfb-run -a -s "-screen 0 1280x800x24" ctest --preset default "$@"

@@ -35,8 +35,8 @@ QString installCopy(const QTemporaryDir &root, DataFolder data)
 {
     const QString folder = root.filePath(u"课程 #1%资料"_s);
     QDir().mkpath(folder);
-    const QString program = folder + u"/courseware_probe"_s;
-    QFile::copy(QCoreApplication::applicationDirPath() + u"/courseware_probe"_s, program);
+    const QString program = folder + u'/' + probeName;
+    QFile::copy(QCoreApplication::applicationDirPath() + u'/' + probeName, program);
     const QString dataFolder = folder + u"/data"_s;
     const QString startPage = dataFolder + u"/课程资料.htm"_s;
     switch (data) {
