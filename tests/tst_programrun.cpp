@@ -17,6 +17,12 @@ Q_DECLARE_METATYPE(DataFolder)
 
 namespace {
 
+#ifdef Q_OS_WIN
+const QString probeName = u"courseware_probe.exe"_s;
+#else
+const QString probeName = u"courseware_probe"_s;
+#endif
+
 
 bool copyTree(const QString &from, const QString &to)
 {
