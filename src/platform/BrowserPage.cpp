@@ -1,8 +1,35 @@
 #include "platform/BrowserPage.h"
 
+#include "platform/ShellOpen.h"
+
+#include <QDesktopServices>
+#include <QWebEngineNewWindowRequest>
+
+namespace {
+
+// Where a link that asks for a new window leads: web addresses to the default
+// browser, local pages into this page, mail to the system.
+void openElsewhere(QWebEnginePage *page, const QUrl &url)
+{
+    const QString scheme = url.scheme();
+    if (scheme == u"http" || scheme == u"https")
+        OpenExternalLink(url.toString());
+    else if (url.isLocalFile())
+        page->load(url);
+    else if (scheme == u"mailto")
+        QDesktopServices::openUrl(url);
+}
+
+} // namespace
+
 BrowserPage::BrowserPage(QWebEngineProfile *profile, QObject *parent)
     : QWebEnginePage(profile, parent)
 {
+    // Only a click may open a window, and never in the silent page.
+    connect(this, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest &request) {
+        if (!silent && request.isUserInitiated())
+            openElsewhere(this, request.requestedUrl());
+    });
     connect(this, &QWebEnginePage::featurePermissionRequested, this, [this](const QUrl &origin, Feature feature) {
         if (silent)
             setFeaturePermission(origin, feature, PermissionDeniedByUser);

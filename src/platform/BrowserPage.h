@@ -3,7 +3,8 @@
 #include <QWebEnginePage>
 
 // A page that, when silent, puts up no window of its own: no script dialog, no file
-// chooser, no permission or log-in prompt. Nothing may throw out of these overrides:
+// chooser, no permission or log-in prompt, no new window. Otherwise a link that
+// asks for a new window opens where it belongs. Nothing may throw out of these overrides:
 // the engine calls them and would end the process.
 class BrowserPage : public QWebEnginePage
 {

@@ -18,7 +18,9 @@ QWebEngineProfile *newOffTheRecordProfile(QObject *parent)
     QWebEngineSettings *settings = profile->settings();
     // A favicon would be a second request to every host, the counter's among them.
     settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
-    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    // The engine's PDF viewer is a plugin: past papers come as PDF files.
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, true);
+    settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
     settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
     return profile;
 }

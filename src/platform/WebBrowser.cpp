@@ -2,11 +2,20 @@
 
 #include "app/CourseError.h"
 #include "platform/BrowserPage.h"
+#include "platform/CrashRecovery.h"
+#include "platform/DownloadPrompt.h"
+#include "platform/FindBar.h"
+#include "platform/ZoomSteps.h"
 
+#include <QChildEvent>
 #include <QDir>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineView>
+#include <QWheelEvent>
 
 namespace {
 
@@ -36,12 +45,86 @@ WebBrowser::WebBrowser(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
     setFocusProxy(view);
+    // The engine puts the widget that takes the page's input inside the view.
+    view->installEventFilter(this);
 }
+
+WebBrowser::~WebBrowser() = default;
 
 void WebBrowser::openPage(QWebEngineProfile *profile)
 {
     page = new BrowserPage(profile, view);
     view->setPage(page);
+    findBar = new FindBar(page, this);
+    new DownloadPrompt(profile, page, this);
+    new CrashRecovery(page);
+    connect(page, &QWebEnginePage::printRequested, this, &WebBrowser::print);
+    addReadingKeys();
+}
+
+void WebBrowser::addReadingKeys()
+{
+    const struct
+    {
+        QKeySequence keys;
+        std::function<void()> action;
+    } readingKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { zoom(+1); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoom(+1); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { zoom(-1); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoom(0); }},
+        {QKeySequence::Find, [this] { findBar->open(); }},
+        {QKeySequence(Qt::Key_F3), [this] { findBar->findNext(false); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { findBar->findNext(true); }},
+        {QKeySequence::Print, [this] { print(); }},
+    };
+    for (const auto &readingKey : readingKeys)
+        new QShortcut(readingKey.keys, this, readingKey.action, Qt::WidgetWithChildrenShortcut);
+}
+
+bool WebBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == view && event->type() == QEvent::ChildAdded) {
+        if (auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child()))
+            child->installEventFilter(this);
+    } else if (event->type() == QEvent::Wheel && !page->isSilent()) {
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            if (wheel->angleDelta().y() != 0)
+                zoom(wheel->angleDelta().y() > 0 ? +1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void WebBrowser::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (findBar) {
+        const int barHeight = findBar->sizeHint().height();
+        findBar->setGeometry(0, height() - barHeight, width(), barHeight);
+    }
+}
+
+void WebBrowser::zoom(int direction)
+{
+    // Kept for this run only: the off-the-record profile remembers nothing.
+    page->setZoomFactor(zoomStep(page->zoomFactor(), direction));
+}
+
+void WebBrowser::print()
+{
+    if (page->isSilent() || printer)
+        return;
+    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), window());
+    if (dialog.exec() != QDialog::Accepted) {
+        printer.reset();
+        return;
+    }
+    connect(view, &QWebEngineView::printFinished, this, [this] { printer.reset(); }, Qt::SingleShotConnection);
+    view->print(printer.get());
 }
 
 void WebBrowser::Navigate(const QString &address)

@@ -1,14 +1,20 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 class BrowserPage;
+class DownloadPrompt;
+class FindBar;
+class QPrinter;
 class QWebEngineProfile;
 class QWebEngineView;
 
 // The embedded browser as the window uses it: navigate to a local file or a web
 // address, stay silent, and host the widgets that receive the page's input (all of
 // them descendants of this one). Nothing the engine signals reaches the window.
+// For a reader it also zooms, finds, prints, saves downloads and recovers from a
+// crashed page; a silent browser does none of that.
 class WebBrowser : public QWidget
 {
     Q_OBJECT
@@ -16,6 +22,7 @@ class WebBrowser : public QWidget
 
 public:
     explicit WebBrowser(QWidget *parent = nullptr);
+    ~WebBrowser() override;
 
     // Gives the browser its page; the profile must outlive this widget.
     void openPage(QWebEngineProfile *profile);
@@ -30,7 +37,17 @@ public:
     bool Silent() const;
     void setSilent(bool silent);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void addReadingKeys();
+    void zoom(int direction);
+    void print();
+
     QWebEngineView *view;
     BrowserPage *page = nullptr;
+    FindBar *findBar = nullptr;
+    std::unique_ptr<QPrinter> printer; // while a print job runs
 };
