@@ -78,8 +78,9 @@ void WebBrowser::addReadingKeys()
         {QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { findBar->findNext(true); }},
         {QKeySequence::Print, [this] { print(); }},
     };
+    // For the whole window: there is one content pane, and the silent browser keeps them off.
     for (const auto &readingKey : readingKeys)
-        new QShortcut(readingKey.keys, this, readingKey.action, Qt::WidgetWithChildrenShortcut);
+        readingShortcuts.append(new QShortcut(readingKey.keys, this, readingKey.action, Qt::WindowShortcut));
 }
 
 bool WebBrowser::eventFilter(QObject *watched, QEvent *event)
@@ -145,4 +146,6 @@ bool WebBrowser::Silent() const
 void WebBrowser::setSilent(bool silent)
 {
     page->setSilent(silent);
+    for (QShortcut *shortcut : std::as_const(readingShortcuts))
+        shortcut->setEnabled(!silent);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 #include <memory>
 
@@ -7,6 +8,7 @@ class BrowserPage;
 class DownloadPrompt;
 class FindBar;
 class QPrinter;
+class QShortcut;
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -49,5 +51,6 @@ private:
     QWebEngineView *view;
     BrowserPage *page = nullptr;
     FindBar *findBar = nullptr;
+    QList<QShortcut *> readingShortcuts;
     std::unique_ptr<QPrinter> printer; // while a print job runs
 };

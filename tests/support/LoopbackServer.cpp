@@ -3,9 +3,10 @@
 #include <QTcpSocket>
 #include <QTest>
 
-LoopbackServer::LoopbackServer(Answer answerWith, const QByteArray &body)
+LoopbackServer::LoopbackServer(Answer answerWith, const QByteArray &body, const QByteArray &pageHeaders)
     : answer(answerWith)
     , page(body)
+    , headers(pageHeaders)
 {
     connect(&server, &QTcpServer::newConnection, this, &LoopbackServer::accept);
     server.listen(QHostAddress::LocalHost);
@@ -28,8 +29,8 @@ void LoopbackServer::accept()
             head.clear();
             switch (answer) {
             case Page:
-                socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: "
-                              + QByteArray::number(page.size()) + "\r\nConnection: close\r\n\r\n" + page);
+                socket->write("HTTP/1.1 200 OK\r\n" + headers + "Content-Length: " + QByteArray::number(page.size())
+                              + "\r\nConnection: close\r\n\r\n" + page);
                 socket->disconnectFromHost();
                 break;
             case ServerError:

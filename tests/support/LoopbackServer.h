@@ -18,7 +18,8 @@ public:
         Silence,     // accept and never answer
     };
 
-    explicit LoopbackServer(Answer answer = Page, const QByteArray &page = "<html><body>counted</body></html>");
+    explicit LoopbackServer(Answer answer = Page, const QByteArray &page = "<html><body>counted</body></html>",
+                            const QByteArray &headers = "Content-Type: text/html; charset=utf-8\r\n");
 
     quint16 port() const { return server.serverPort(); }
 
@@ -34,5 +35,6 @@ private:
     QTcpServer server;
     Answer answer;
     QByteArray page;
+    QByteArray headers;
     QList<QByteArray> targets;
 };
