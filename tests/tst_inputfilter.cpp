@@ -176,14 +176,12 @@ private slots:
     void rightClicksElsewhereAreUntouched()
     {
         QWidget *tree = window->findChild<QAbstractScrollArea *>(u"TreeView1"_s)->viewport();
-        QWidget *counterInput = inputWidget(engineView(window->findChild<QWidget *>(u"webcount"_s)));
         QList<QWidget *> targets = {tree,
                                     window->findChild<QWidget *>(u"suiButton1"_s),
                                     window->findChild<QWidget *>(u"Image1"_s),
                                     window->findChild<QWidget *>(u"suiForm1TitleBar"_s),
-                                    window->findChild<QWidget *>(u"WebBrowser1"_s)};
-        if (counterInput)
-            targets.append(counterInput);
+                                    window->findChild<QWidget *>(u"WebBrowser1"_s),
+                                    window->findChild<QWidget *>(u"webcount"_s)};
         for (QWidget *target : targets) {
             RightPressCounter counter(target);
             QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), target->mapToGlobal(QPointF(3, 3)),

@@ -3,6 +3,7 @@
 #include "mainwindow/Unit1.h"
 #include "support/TestEnvironment.h"
 
+#include <QFontInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -202,7 +203,7 @@ private slots:
         QCOMPARE(part(window, u"Image1"_s)->cursor().shape(), Qt::PointingHandCursor);
 
         QWidget *titleBar = part(window, u"suiForm1TitleBar"_s);
-        QCOMPARE(titleBar->font().pixelSize(), 11);
+        QCOMPARE(QFontInfo(titleBar->font()).pixelSize(), 11);
         QVERIFY(titleBar->font().bold());
         QCOMPARE(titleBar->palette().color(QPalette::WindowText), QColor(Qt::white));
 

@@ -294,7 +294,7 @@ private slots:
         LoopbackServer counter;
         window = shownWindow(loopbackAddresses(counter.port()));
         QVERIFY(counter.waitForRequests(1));
-        QWebEnginePage *page = engineView(window->findChild<QWidget *>(u"webcount"_s))->page();
+        QWebEnginePage *page = browserPage(window->findChild<QWidget *>(u"webcount"_s));
         QTRY_VERIFY(page->renderProcessPid() > 0);
         QSignalSpy loads(page, &QWebEnginePage::loadStarted);
         QSignalSpy ended(page, &QWebEnginePage::renderProcessTerminated);

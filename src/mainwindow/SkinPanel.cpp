@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
-#include <QStyleOption>
 
 SkinPanel::SkinPanel(QWidget *parent)
     : QWidget(parent)
@@ -82,8 +81,7 @@ void SkinPanel::resizeEvent(QResizeEvent *event)
 
 void SkinPanel::paintEvent(QPaintEvent *)
 {
-    QStyleOption option;
-    option.initFrom(this);
     QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    painter.setPen(border);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

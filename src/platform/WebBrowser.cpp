@@ -39,22 +39,16 @@ QUrl urlFor(const QString &address)
 
 WebBrowser::WebBrowser(QWidget *parent)
     : QWidget(parent)
-    , view(new QWebEngineView(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view);
-    setFocusProxy(view);
-    // The engine puts the widget that takes the page's input inside the view.
-    view->installEventFilter(this);
 }
 
 WebBrowser::~WebBrowser() = default;
 
 void WebBrowser::openPage(QWebEngineProfile *profile)
 {
-    page = new BrowserPage(profile, view);
-    view->setPage(page);
+    page = new BrowserPage(profile, this);
     findBar = new FindBar(page, this);
     new DownloadPrompt(profile, page, this);
     new CrashRecovery(page);
@@ -116,7 +110,7 @@ void WebBrowser::zoom(int direction)
 
 void WebBrowser::print()
 {
-    if (page->isSilent() || printer)
+    if (!view || page->isSilent() || printer)
         return;
     printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer.get(), window());
@@ -130,12 +124,31 @@ void WebBrowser::print()
 
 void WebBrowser::Navigate(const QString &address)
 {
-    page->load(urlFor(address));
+    const QUrl url = urlFor(address);
+    showInView();
+    page->load(url);
 }
 
 void WebBrowser::showHtml(const QString &html)
 {
+    showInView();
     page->setHtml(html);
+}
+
+void WebBrowser::showInView()
+{
+    // A silent page is never seen: it loads as well without a view, and saves the
+    // engine a second widget to draw and composite.
+    if (view || page->isSilent())
+        return;
+    view = new QWebEngineView(this);
+    layout()->addWidget(view);
+    setFocusProxy(view);
+    // The engine puts the widget that takes the page's input inside the view.
+    view->installEventFilter(this);
+    view->setPage(page);
+    page->setParent(view); // the view lets go of its page before the page goes
+    findBar->raise();
 }
 
 bool WebBrowser::Silent() const

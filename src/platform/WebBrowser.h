@@ -44,11 +44,12 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void showInView();
     void addReadingKeys();
     void zoom(int direction);
     void print();
 
-    QWebEngineView *view;
+    QWebEngineView *view = nullptr; // made for the first page shown
     BrowserPage *page = nullptr;
     FindBar *findBar = nullptr;
     QList<QShortcut *> readingShortcuts;

@@ -10,6 +10,11 @@ QWebEngineView *engineView(QWidget *browser)
     return browser->findChild<QWebEngineView *>();
 }
 
+QWebEnginePage *browserPage(QWidget *browser)
+{
+    return browser->findChild<QWebEnginePage *>();
+}
+
 bool waitForLoad(QWebEngineView *view, const QUrl &expected, int timeoutMs)
 {
     QSignalSpy finished(view, &QWebEngineView::loadFinished);

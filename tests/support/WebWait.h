@@ -4,11 +4,15 @@
 #include <QUrl>
 #include <QVariant>
 
+class QWebEnginePage;
 class QWebEngineView;
 class QWidget;
 
-// The engine's view inside one of the window's browsers.
+// The engine's view inside one of the window's browsers (none for a silent one).
 QWebEngineView *engineView(QWidget *browser);
+
+// The page of one of the window's browsers.
+QWebEnginePage *browserPage(QWidget *browser);
 
 // Waits, at most timeoutMs, until the view has finished loading a page whose URL
 // satisfies the given check (any page when the check is empty).
