@@ -15,7 +15,7 @@ CrashRecovery::CrashRecovery(BrowserPage *recovered)
 {
     connect(page, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status) {
-                if (status != QWebEnginePage::NormalTerminationStatus && !page->isSilent())
+                if (status != QWebEnginePage::NormalTerminationStatus)
                     recover();
             });
 }

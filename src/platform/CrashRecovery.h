@@ -7,7 +7,6 @@ class BrowserPage;
 
 // When the page's process ends abnormally the page is loaded again, once; if it
 // fails again soon after, a short page of our own says so instead of a grey pane.
-// A silent page is left alone.
 class CrashRecovery : public QObject
 {
     Q_OBJECT

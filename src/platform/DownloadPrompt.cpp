@@ -30,10 +30,6 @@ DownloadPrompt::DownloadPrompt(QWebEngineProfile *profile, BrowserPage *ownPage,
 
 void DownloadPrompt::ask(QWebEngineDownloadRequest *download)
 {
-    if (page->isSilent()) {
-        download->cancel();
-        return;
-    }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     QFileDialog dialog(window(), tr("保存文件"), QDir(folder).filePath(download->suggestedFileName()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -9,7 +9,7 @@ class QWebEngineProfile;
 // Files a page links to that the engine cannot show: the user is asked where to
 // save each one, in a dialog that starts in the download folder, and a note along
 // the bottom of the page tells how the download went. Nothing is saved without
-// asking, and a silent page downloads nothing at all.
+// asking.
 class DownloadPrompt : public QLabel
 {
     Q_OBJECT

@@ -49,15 +49,15 @@ WebBrowser::~WebBrowser() = default;
 void WebBrowser::openPage(QWebEngineProfile *profile)
 {
     page = new BrowserPage(profile, this);
-    findBar = new FindBar(page, this);
-    new DownloadPrompt(profile, page, this);
-    new CrashRecovery(page);
-    connect(page, &QWebEnginePage::printRequested, this, &WebBrowser::print);
-    addReadingKeys();
 }
 
-void WebBrowser::addReadingKeys()
+void WebBrowser::equipForReading()
 {
+    findBar = new FindBar(page, this);
+    new DownloadPrompt(page->profile(), page, this);
+    new CrashRecovery(page);
+    connect(page, &QWebEnginePage::printRequested, this, &WebBrowser::print);
+
     const struct
     {
         QKeySequence keys;
@@ -72,9 +72,9 @@ void WebBrowser::addReadingKeys()
         {QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { findBar->findNext(true); }},
         {QKeySequence::Print, [this] { print(); }},
     };
-    // For the whole window: there is one content pane, and the silent browser keeps them off.
+    // For the whole window: it has one content pane.
     for (const auto &readingKey : readingKeys)
-        readingShortcuts.append(new QShortcut(readingKey.keys, this, readingKey.action, Qt::WindowShortcut));
+        new QShortcut(readingKey.keys, this, readingKey.action, Qt::WindowShortcut);
 }
 
 bool WebBrowser::eventFilter(QObject *watched, QEvent *event)
@@ -82,7 +82,7 @@ bool WebBrowser::eventFilter(QObject *watched, QEvent *event)
     if (watched == view && event->type() == QEvent::ChildAdded) {
         if (auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child()))
             child->installEventFilter(this);
-    } else if (event->type() == QEvent::Wheel && !page->isSilent()) {
+    } else if (event->type() == QEvent::Wheel) {
         const auto *wheel = static_cast<QWheelEvent *>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {
             if (wheel->angleDelta().y() != 0)
@@ -110,7 +110,7 @@ void WebBrowser::zoom(int direction)
 
 void WebBrowser::print()
 {
-    if (!view || page->isSilent() || printer)
+    if (printer)
         return;
     printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer.get(), window());
@@ -138,7 +138,7 @@ void WebBrowser::showHtml(const QString &html)
 void WebBrowser::showInView()
 {
     // A silent page is never seen: it loads as well without a view, and saves the
-    // engine a second widget to draw and composite.
+    // engine a second widget to draw and composite, and a reader's tools it never uses.
     if (view || page->isSilent())
         return;
     view = new QWebEngineView(this);
@@ -148,7 +148,7 @@ void WebBrowser::showInView()
     view->installEventFilter(this);
     view->setPage(page);
     page->setParent(view); // the view lets go of its page before the page goes
-    findBar->raise();
+    equipForReading();
 }
 
 bool WebBrowser::Silent() const
@@ -159,6 +159,4 @@ bool WebBrowser::Silent() const
 void WebBrowser::setSilent(bool silent)
 {
     page->setSilent(silent);
-    for (QShortcut *shortcut : std::as_const(readingShortcuts))
-        shortcut->setEnabled(!silent);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QWidget>
 #include <memory>
 
@@ -8,15 +7,14 @@ class BrowserPage;
 class DownloadPrompt;
 class FindBar;
 class QPrinter;
-class QShortcut;
 class QWebEngineProfile;
 class QWebEngineView;
 
 // The embedded browser as the window uses it: navigate to a local file or a web
 // address, stay silent, and host the widgets that receive the page's input (all of
 // them descendants of this one). Nothing the engine signals reaches the window.
-// For a reader it also zooms, finds, prints, saves downloads and recovers from a
-// crashed page; a silent browser does none of that.
+// Once it shows a page it also zooms, finds, prints, saves downloads and recovers
+// from a crashed page; a silent browser shows none and does none of that.
 class WebBrowser : public QWidget
 {
     Q_OBJECT
@@ -45,13 +43,12 @@ protected:
 
 private:
     void showInView();
-    void addReadingKeys();
+    void equipForReading();
     void zoom(int direction);
     void print();
 
     QWebEngineView *view = nullptr; // made for the first page shown
     BrowserPage *page = nullptr;
     FindBar *findBar = nullptr;
-    QList<QShortcut *> readingShortcuts;
     std::unique_ptr<QPrinter> printer; // while a print job runs
 };

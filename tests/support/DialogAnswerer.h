@@ -19,7 +19,9 @@ public:
                 auto *dialog = qobject_cast<Dialog *>(widget);
                 if (dialog && dialog->isVisible()) {
                     ++answered;
+                    poll.stop(); // an answer may wait: it is not to be asked twice
                     this->answer(dialog);
+                    poll.start();
                 }
             }
         });
