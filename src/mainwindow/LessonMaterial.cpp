@@ -1,6 +1,6 @@
 #include "mainwindow/LessonMaterial.h"
 
-#include <QFile>
+#include "platform/BuiltInPage.h"
 
 QString lessonRelativePath(const QString &nodeText)
 {
@@ -14,7 +14,5 @@ QString lessonRelativePath(const QString &nodeText)
 
 QString missingLessonPage(const QString &nodeText, const QString &expectedPath)
 {
-    QFile page(QStringLiteral(":/pages/missing-lesson.html"));
-    page.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(page.readAll()).arg(nodeText.toHtmlEscaped(), expectedPath.toHtmlEscaped());
+    return builtInPage(QStringLiteral("missing-lesson"), {nodeText, expectedPath});
 }

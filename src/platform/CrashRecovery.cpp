@@ -1,8 +1,8 @@
 #include "platform/CrashRecovery.h"
 
 #include "platform/BrowserPage.h"
+#include "platform/BuiltInPage.h"
 
-#include <QFile>
 
 namespace {
 // A second failure within this time is taken as the page failing for good.
@@ -24,9 +24,7 @@ void CrashRecovery::recover()
 {
     if (sinceReload.isValid() && sinceReload.elapsed() < soonAfterMs) {
         sinceReload.invalidate();
-        QFile notice(QStringLiteral(":/pages/page-failed.html"));
-        notice.open(QIODevice::ReadOnly);
-        page->setHtml(QString::fromUtf8(notice.readAll()).arg(page->requestedUrl().toDisplayString().toHtmlEscaped()));
+        page->setHtml(builtInPage(QStringLiteral("page-failed"), {page->requestedUrl().toDisplayString()}));
         return;
     }
     sinceReload.start();
