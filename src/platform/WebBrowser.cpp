@@ -53,7 +53,6 @@ void WebBrowser::openPage(QWebEngineProfile *profile)
 
 void WebBrowser::equipForReading()
 {
-    findBar = new FindBar(page, this);
     new DownloadPrompt(page->profile(), page, this);
     new CrashRecovery(page);
     connect(page, &QWebEnginePage::printRequested, this, &WebBrowser::print);
@@ -67,9 +66,9 @@ void WebBrowser::equipForReading()
         {QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoom(+1); }},
         {QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { zoom(-1); }},
         {QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoom(0); }},
-        {QKeySequence::Find, [this] { findBar->open(); }},
-        {QKeySequence(Qt::Key_F3), [this] { findBar->findNext(false); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { findBar->findNext(true); }},
+        {QKeySequence::Find, [this] { finder()->open(); }},
+        {QKeySequence(Qt::Key_F3), [this] { finder()->findNext(false); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { finder()->findNext(true); }},
         {QKeySequence::Print, [this] { print(); }},
     };
     // For the whole window: it has one content pane.
@@ -96,10 +95,24 @@ bool WebBrowser::eventFilter(QObject *watched, QEvent *event)
 void WebBrowser::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (findBar) {
-        const int barHeight = findBar->sizeHint().height();
-        findBar->setGeometry(0, height() - barHeight, width(), barHeight);
+    if (findBar)
+        placeFindBar();
+}
+
+FindBar *WebBrowser::finder()
+{
+    // Made when first asked for: most readers never search, and the first frame need not wait for it.
+    if (!findBar) {
+        findBar = new FindBar(page, this);
+        placeFindBar();
     }
+    return findBar;
+}
+
+void WebBrowser::placeFindBar()
+{
+    const int barHeight = findBar->sizeHint().height();
+    findBar->setGeometry(0, height() - barHeight, width(), barHeight);
 }
 
 void WebBrowser::zoom(int direction)

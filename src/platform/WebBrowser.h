@@ -44,6 +44,8 @@ protected:
 private:
     void showInView();
     void equipForReading();
+    FindBar *finder();
+    void placeFindBar();
     void zoom(int direction);
     void print();
 
