@@ -63,18 +63,16 @@ void TForm1::TreeView1Click()
     if (!node)
         return;
     const QString text = node->text(0);
-    const Command command = treeCommand(text);
-    if (command.kind == Command::Lesson)
-        showLesson(text);
-    else
-        carryOut(command);
+    carryOut(treeCommand(text), text);
 }
 
-void TForm1::carryOut(const Command &command)
+void TForm1::carryOut(const Command &command, const QString &nodeText)
 {
     switch (command.kind) {
     case Command::Nothing:
+        break;
     case Command::Lesson:
+        showLesson(nodeText);
         break;
     case Command::LocalPage:
         NavigateLocalPage(command.argument.toString());

@@ -25,7 +25,8 @@ public:
 private:
     void FormCreate();
     void TreeView1Click();
-    void carryOut(const Command &command);
+    // nodeText: the tree entry's text, which names a lesson.
+    void carryOut(const Command &command, const QString &nodeText = {});
     void showLesson(const QString &nodeText);
 
     std::unique_ptr<Ui::TForm1> ui;
