@@ -28,8 +28,12 @@ void TitleBar::paintEvent(QPaintEvent *)
     painter.drawPixmap(width() - sectionWidth, 0, right.pixmap(section));
 
     // White caption, with a soft shadow so that it reads on the light stripes.
+    // Between the left section and the orbs, wherever the orbs were laid out.
+    int orbsLeft = width();
+    for (const OrbButton *orb : findChildren<OrbButton *>(QString(), Qt::FindDirectChildrenOnly))
+        orbsLeft = qMin(orbsLeft, orb->x());
     const QString caption = window()->windowTitle();
-    const QRect captionArea = rect().adjusted(sectionWidth, 0, -sectionWidth - 4 * (17 + orbSpacing), 0);
+    const QRect captionArea(sectionWidth, 0, orbsLeft - orbSpacing - sectionWidth, height());
     const QString shown = fontMetrics().elidedText(caption, Qt::ElideRight, captionArea.width());
     painter.setPen(QColor(0, 0, 0, 110));
     painter.drawText(captionArea.translated(1, 1), Qt::AlignCenter, shown);
