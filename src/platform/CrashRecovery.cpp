@@ -1,15 +1,15 @@
 #include "platform/CrashRecovery.h"
 
-#include "platform/BrowserPage.h"
 #include "platform/BuiltInPage.h"
 
+#include <QWebEnginePage>
 
 namespace {
 // A second failure within this time is taken as the page failing for good.
 constexpr qint64 soonAfterMs = 20000;
 } // namespace
 
-CrashRecovery::CrashRecovery(BrowserPage *recovered)
+CrashRecovery::CrashRecovery(QWebEnginePage *recovered)
     : QObject(recovered)
     , page(recovered)
 {

@@ -3,7 +3,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 
-class BrowserPage;
+class QWebEnginePage;
 
 // When the page's process ends abnormally the page is loaded again, once; if it
 // fails again soon after, a short page of our own says so instead of a grey pane.
@@ -12,11 +12,11 @@ class CrashRecovery : public QObject
     Q_OBJECT
 
 public:
-    explicit CrashRecovery(BrowserPage *page);
+    explicit CrashRecovery(QWebEnginePage *page);
 
 private:
     void recover();
 
-    BrowserPage *page;
+    QWebEnginePage *page;
     QElapsedTimer sinceReload;
 };

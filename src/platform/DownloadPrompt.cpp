@@ -1,26 +1,23 @@
 #include "platform/DownloadPrompt.h"
 
-#include "platform/BrowserPage.h"
-
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWebEngineDownloadRequest>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
 
 namespace {
 constexpr int noteShownMs = 8000;
 }
 
-DownloadPrompt::DownloadPrompt(QWebEngineProfile *profile, BrowserPage *ownPage, QWidget *parent)
+DownloadPrompt::DownloadPrompt(QWebEngineProfile *profile, QWebEnginePage *ownPage, QWidget *parent)
     : QLabel(parent)
     , page(ownPage)
 {
     setObjectName(QStringLiteral("downloadNote"));
-    setStyleSheet(QStringLiteral("QLabel { background: rgb(255, 252, 225); color: black;"
-                                 " border: 1px solid rgb(127, 127, 127); padding: 3px 8px; }"));
     hide();
     connect(profile, &QWebEngineProfile::downloadRequested, this, [this](QWebEngineDownloadRequest *download) {
         if (download->page() == page)
@@ -53,6 +50,10 @@ void DownloadPrompt::ask(QWebEngineDownloadRequest *download)
 
 void DownloadPrompt::tell(const QString &note, bool lasting)
 {
+    // Styled when first needed: most runs download nothing.
+    if (styleSheet().isEmpty())
+        setStyleSheet(QStringLiteral("QLabel { background: rgb(255, 252, 225); color: black;"
+                                     " border: 1px solid rgb(127, 127, 127); padding: 3px 8px; }"));
     setText(note);
     adjustSize();
     move(8, parentWidget()->height() - height() - 8);

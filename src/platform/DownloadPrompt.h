@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-class BrowserPage;
+class QWebEnginePage;
 class QWebEngineDownloadRequest;
 class QWebEngineProfile;
 
@@ -15,11 +15,11 @@ class DownloadPrompt : public QLabel
     Q_OBJECT
 
 public:
-    DownloadPrompt(QWebEngineProfile *profile, BrowserPage *page, QWidget *parent);
+    DownloadPrompt(QWebEngineProfile *profile, QWebEnginePage *page, QWidget *parent);
 
 private:
     void ask(QWebEngineDownloadRequest *download);
     void tell(const QString &note, bool lasting);
 
-    BrowserPage *page;
+    QWebEnginePage *page;
 };
