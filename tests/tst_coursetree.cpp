@@ -108,7 +108,7 @@ QImage rendered(const QIcon &icon, QIcon::Mode mode = QIcon::Normal)
 
 QImage imageListPicture(int index)
 {
-    return rendered(QIcon(u":/ImageList1/%1.svg"_s.arg(index)));
+    return rendered(QIcon(u":/ImageList1/%1.png"_s.arg(index)));
 }
 
 } // namespace
@@ -157,7 +157,7 @@ private slots:
                     transparent += qAlpha(picture.pixel(x, y)) == 0 ? 1 : 0;
             QVERIFY2(transparent > 0 && transparent < 256, qPrintable(QString::number(index)));
         }
-        QVERIFY(QIcon(u":/ImageList1/13.svg"_s).pixmap(16).isNull());
+        QVERIFY(QIcon(u":/ImageList1/13.png"_s).pixmap(16).isNull());
     }
 
     void opensWithOnlyTheLectureBranchExpanded()
