@@ -4,6 +4,7 @@
 #include "Moments.h"
 
 #include "platform/BrowserProfile.h"
+#include "platform/SoftwareDrawing.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     int argumentCount = 1;
     QApplication application(argumentCount, argv);
+    drawInSoftwareWhereOpenGLIsEmulated(); // the program's choice of drawing, so that both draw alike
 
     QWidget window;
     auto *layout = new QVBoxLayout(&window);

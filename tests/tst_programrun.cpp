@@ -1,5 +1,7 @@
 // The program run as a process: a copy placed in an awkward folder and started from
-// elsewhere finds its pages, copes with missing or broken ones, and ends with code 0.
+// elsewhere finds its pages, copes with missing or broken ones, and ends with code 0;
+// it draws in software only where OpenGL is an emulation.
+#include "platform/SoftwareDrawing.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -77,11 +79,13 @@ struct Run
     QJsonObject report;
 };
 
-Run runProbe(const QString &program, const QStringList &arguments = {})
+Run runProbe(const QString &program, const QStringList &arguments = {},
+             const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QTemporaryDir elsewhere;
     QProcess process;
     process.setWorkingDirectory(elsewhere.path());
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     Run run;
     run.ended = process.waitForFinished(60000);
@@ -134,6 +138,55 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.report.value(u"visible"_s).toBool(), true);
         QCOMPARE(run.report.value(u"errorBoxes"_s).toInt(), 0);
+    }
+
+    void emulationsAreKnownByName_data()
+    {
+        QTest::addColumn<QByteArray>("renderer");
+        QTest::addColumn<bool>("emulated");
+        QTest::newRow("Mesa llvmpipe") << "llvmpipe (LLVM 15.0.6, 256 bits)"_ba << true;
+        QTest::newRow("Mesa softpipe") << "softpipe"_ba << true;
+        QTest::newRow("SwiftShader") << "Google SwiftShader"_ba << true;
+        QTest::newRow("Windows GDI") << "GDI Generic"_ba << true;
+        QTest::newRow("Windows WARP") << "Microsoft Basic Render Driver"_ba << true;
+        QTest::newRow("Intel") << "Mesa Intel(R) UHD Graphics 620 (KBL GT2)"_ba << false;
+        QTest::newRow("AMD through LLVM") << "AMD Radeon RX 580 Series (polaris10, LLVM 15.0.6, DRM 3.49)"_ba << false;
+        QTest::newRow("NVIDIA") << "NVIDIA GeForce GTX 1060 6GB/PCIe/SSE2"_ba << false;
+    }
+
+    void emulationsAreKnownByName()
+    {
+        QFETCH(QByteArray, renderer);
+        QFETCH(bool, emulated);
+        QCOMPARE(isEmulatedRenderer(renderer), emulated);
+    }
+
+    void drawingFollowsTheRenderer_data()
+    {
+        QTest::addColumn<QString>("qtBackend");
+        QTest::addColumn<bool>("software");
+        const QByteArray renderer = openGLRenderer();
+        QTest::newRow("program's choice") << QString() << (renderer.isEmpty() || isEmulatedRenderer(renderer));
+        QTest::newRow("left to Qt: OpenGL") << u"rhi"_s << false;
+        QTest::newRow("left to Qt: software") << u"software"_s << true;
+    }
+
+    // Either way the start page shows.
+    void drawingFollowsTheRenderer()
+    {
+        QFETCH(QString, qtBackend);
+        QFETCH(bool, software);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(u"QT_QUICK_BACKEND"_s);
+        environment.remove(u"QSG_RHI_BACKEND"_s);
+        if (!qtBackend.isEmpty())
+            environment.insert(u"QT_QUICK_BACKEND"_s, qtBackend);
+        QTemporaryDir root;
+        const Run run = runProbe(installCopy(root, DataFolder::Complete), {}, environment);
+        QVERIFY(run.ended);
+        QCOMPARE(run.report.value(u"softwareDrawing"_s).toBool(), software);
+        QCOMPARE(run.report.value(u"ok"_s).toBool(), true);
+        QCOMPARE(run.report.value(u"title"_s).toString(), u"课程资料"_s);
     }
 
     void exitEntryEndsTheProgramWithCodeZero()

@@ -2,6 +2,7 @@
 
 #include "app/ErrorText.h"
 #include "app/FontSubstitutes.h"
+#include "platform/SoftwareDrawing.h"
 
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -34,6 +35,7 @@ CourseApplication::CourseApplication(int &argc, char **argv)
     // Only the name: a display name would be appended to every window title.
     setApplicationName(title());
     installFontSubstitutes();
+    drawInSoftwareWhereOpenGLIsEmulated();
 }
 
 QString CourseApplication::title()

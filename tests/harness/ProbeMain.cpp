@@ -10,6 +10,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QQuickWindow>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
@@ -48,7 +49,9 @@ int main(int argc, char *argv[])
                                  {QStringLiteral("title"), view->title()},
                                  {QStringLiteral("errorBoxes"), int(errorBoxes.boxes().size())},
                                  {QStringLiteral("visible"), window.isVisible()},
-                                 {QStringLiteral("maximized"), window.isMaximized()}};
+                                 {QStringLiteral("maximized"), window.isMaximized()},
+                                 {QStringLiteral("softwareDrawing"),
+                                  QQuickWindow::sceneGraphBackend() == u"software"}};
         std::fputs(QJsonDocument(result).toJson(QJsonDocument::Compact).append('\n').constData(), stdout);
         std::fflush(stdout);
         if (clickExit)
