@@ -148,7 +148,14 @@ void measureTheRest(QWidget *window, QWebEngineView *pane, const QList<Navigatio
     }
 
     if (soakLoads > 0) {
+        // A checkpoint on the way tells the engine's caches filling up from a leak.
+        const int warmUpLoads = soakLoads / 5;
         for (int load = 0; load < soakLoads; ++load) {
+            if (load == warmUpLoads) {
+                pause(restMs);
+                report[QStringLiteral("pssAfterWarmUpKiB")] = processTreePssKiB();
+                report[QStringLiteral("warmUpLoads")] = warmUpLoads;
+            }
             navigations.first().go(load % 2 == 0);
             waitForLoad(pane);
         }
