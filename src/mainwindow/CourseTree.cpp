@@ -43,6 +43,9 @@ CourseTree::CourseTree(QWidget *parent)
     // Texts keep their full width; the tree scrolls sideways instead of cutting them.
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
+    // One font and one picture size for every node: the first row's height serves all,
+    // instead of every row being measured when the tree is laid out.
+    setUniformRowHeights(true);
     connect(this, &QTreeWidget::itemSelectionChanged, this, &CourseTree::expandSingle);
 }
 
