@@ -43,9 +43,19 @@ double pssKiB(qint64 pid)
     return 0;
 }
 
-} // namespace
+double cpuMs(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.readAll();
+    // utime and stime are fields 14 and 15, the 12th and 13th after the command name.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return (fields.value(11).toDouble() + fields.value(12).toDouble()) * 1000 / sysconf(_SC_CLK_TCK);
+}
 
-double processTreePssKiB()
+// This process and all its descendants.
+QList<qint64> processTree()
 {
     QList<qint64> tree{qint64(getpid())};
     const QStringList processes = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -61,10 +71,27 @@ double processTreePssKiB()
             }
         }
     }
+    return tree;
+}
+
+double sumOverProcessTree(double (*figure)(qint64))
+{
     double total = 0;
-    for (qint64 pid : tree)
-        total += pssKiB(pid);
+    for (qint64 pid : processTree())
+        total += figure(pid);
     return total;
+}
+
+} // namespace
+
+double processTreePssKiB()
+{
+    return sumOverProcessTree(pssKiB);
+}
+
+double processTreeCpuMs()
+{
+    return sumOverProcessTree(cpuMs);
 }
 
 void whenPainted(QWebEngineView *view, std::function<void()> done)
@@ -89,7 +116,7 @@ void printReport(const QJsonObject &report)
 namespace {
 
 constexpr int restMs = 2000;
-constexpr int timedNavigations = 5;
+constexpr int timedNavigations = 15;
 constexpr int loadTimeoutMs = 15000;
 
 void pause(int milliseconds)
@@ -184,6 +211,7 @@ void runScenario(QWidget *window, QWebEngineView *pane, const QList<Navigation> 
                                {QStringLiteral("windowShownMs"), exposed->at},
                                {QStringLiteral("loadedMs"), loaded},
                                {QStringLiteral("paintedMs"), wallClockMs()},
+                               {QStringLiteral("cpuAtPaintedMs"), processTreeCpuMs()},
                                {QStringLiteral("startPageOk"), ok}};
             QTimer::singleShot(0, window, [=] { measureTheRest(window, pane, navigations, soakLoads, report); });
         });

@@ -17,6 +17,9 @@ double wallClockMs();
 // zygote processes), in KiB, from /proc/PID/smaps_rollup.
 double processTreePssKiB();
 
+// Processor time (user and system) used so far by the same processes, in ms.
+double processTreeCpuMs();
+
 // Calls done once the view has finished loading and its page has put a frame on
 // screen (two animation frames after the load).
 void whenPainted(QWebEngineView *view, std::function<void()> done);
@@ -35,7 +38,7 @@ struct Navigation
 };
 
 // Drives one measured run once the window is shown: the moment the window is first
-// exposed, the start page loaded and painted, memory at rest, five timed trips to
+// exposed, the start page loaded and painted, memory at rest, fifteen timed trips to
 // the contact page by each navigation, and during soakLoads alternating loads (by
 // the first navigation) memory again after a fifth of them and after all. Prints the report and closes the window.
 void runScenario(QWidget *window, QWebEngineView *pane, const QList<Navigation> &navigations, int soakLoads,
