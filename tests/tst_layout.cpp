@@ -1,8 +1,10 @@
 // The main window as designed: names, bounds, anchors at other sizes, the skin's
-// title bar and the look of its parts.
+// title bar, the look of its parts and its pictures.
 #include "mainwindow/Unit1.h"
 #include "support/TestEnvironment.h"
 
+#include <QAbstractButton>
+#include <QDirIterator>
 #include <QFontInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -25,6 +27,19 @@ QPoint farDistances(const QWidget *widget)
 {
     const QWidget *parent = widget->parentWidget();
     return {parent->width() - widget->geometry().right() - 1, parent->height() - widget->geometry().bottom() - 1};
+}
+
+// Whether any pixel of a picture shows.
+bool showsSomething(const QImage &picture)
+{
+    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        for (int x = 0; x < pixels.width(); ++x) {
+            if (qAlpha(pixels.pixel(x, y)) != 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -182,6 +197,72 @@ private slots:
 
         QTest::mouseClick(part(window, u"closeButton"_s), Qt::LeftButton);
         QTRY_VERIFY(!window.isVisible());
+    }
+
+    // Each at the size it is shown at, drawn at that size rather than scaled.
+    void everyPictureIsThere_data()
+    {
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QSize>("size");
+        for (int index = 1; index <= 8; ++index) {
+            const QString name = u"suiButton%1"_s.arg(index);
+            QTest::newRow(qPrintable(name)) << name << "icon"_ba << int(QIcon::Normal) << QSize(32, 32);
+        }
+        QTest::newRow("Image1") << u"Image1"_s << "icon"_ba << int(QIcon::Normal) << QSize(144, 67);
+        const struct
+        {
+            const char *name;
+            QIcon::Mode mode;
+        } orbStates[] = {{"normal", QIcon::Normal}, {"hover", QIcon::Active}, {"pressed", QIcon::Selected}};
+        for (const QString &orb : {u"controlBoxButton"_s, u"closeButton"_s, u"maximizeButton"_s, u"minimizeButton"_s}) {
+            for (const auto &state : orbStates) {
+                QTest::addRow("%s %s", qPrintable(orb), state.name) << orb << "icon"_ba << int(state.mode) << QSize(17, 17);
+            }
+        }
+        for (const QByteArray &section : {"leftSection"_ba, "rightSection"_ba})
+            QTest::newRow(section) << u"suiForm1TitleBar"_s << section << int(QIcon::Normal) << QSize(48, 23);
+        QTest::newRow("clientSection") << u"suiForm1TitleBar"_s << "clientSection"_ba << int(QIcon::Normal) << QSize(49, 23);
+        QTest::newRow("window icon") << u"Form1"_s << "windowIcon"_ba << int(QIcon::Normal) << QSize(32, 32);
+    }
+
+    void everyPictureIsThere()
+    {
+        QFETCH(QString, owner);
+        QFETCH(QByteArray, property);
+        QFETCH(int, mode);
+        QFETCH(QSize, size);
+        TForm1 window(loopbackAddresses(closedPort()));
+        QObject *holder = window.objectName() == owner ? &window : window.findChild<QObject *>(owner);
+        QVERIFY(holder);
+        const QIcon picture = holder->property(property).value<QIcon>();
+        QVERIFY(!picture.isNull());
+        QVERIFY(picture.availableSizes(QIcon::Mode(mode)).contains(size));
+        const QPixmap shown = picture.pixmap(size, 1.0, QIcon::Mode(mode));
+        QCOMPARE(shown.size(), size);
+        QVERIFY(showsSomething(shown.toImage()));
+    }
+
+    // High-density screens get pictures drawn at twice the size, not enlarged ones.
+    void everyPictureComesAtTwiceItsSize()
+    {
+        int pictures = 0;
+        for (const QString &folder : {u":/art"_s, u":/ImageList1"_s}) {
+            QDirIterator entries(folder, {u"*.png"_s}, QDir::Files, QDirIterator::Subdirectories);
+            while (entries.hasNext()) {
+                const QString path = entries.next();
+                if (path.endsWith(u"@2x.png"))
+                    continue;
+                ++pictures;
+                const QImage single(path);
+                const QImage twice(path.chopped(4) + u"@2x.png"_s);
+                QVERIFY2(!twice.isNull(), qPrintable(path));
+                QCOMPARE(twice.size(), single.size() * 2);
+                QVERIFY2(showsSomething(single) && showsSomething(twice), qPrintable(path));
+            }
+        }
+        QCOMPARE(pictures, 25 + 13);
     }
 
     void lookAsDesigned()
