@@ -25,7 +25,6 @@ set(COURSEWARE_IMAGE_LIST
 function(add_rendered_artwork output_sources)
     set(art_folder ${CMAKE_CURRENT_BINARY_DIR}/artwork)
     set(entries)
-    set(rendered)
 
     set(pictures)
     foreach(name IN LISTS COURSEWARE_ARTWORK)
@@ -50,7 +49,6 @@ function(add_rendered_artwork output_sources)
             COMMAND render_art ${source} ${output}
             DEPENDS render_art ${source}
             VERBATIM)
-        list(APPEND rendered ${output} ${output_2x})
         string(APPEND entries "  <file>${resource}.png</file>\n  <file>${resource}@2x.png</file>\n")
     endforeach()
 
