@@ -20,15 +20,20 @@ double wallClockMs()
 
 namespace {
 
-qint64 parentOf(const QString &pid)
+// The fields of /proc/PID/stat after the command name (state first); empty once the process is gone.
+QList<QByteArray> statFields(const QString &pid)
 {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
-        return -1;
+        return {};
     const QByteArray line = stat.readAll();
     // The command name may hold spaces; the fields after it start past the last ')'.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    return fields.value(1).toLongLong();
+    return line.mid(line.lastIndexOf(')') + 2).split(' ');
+}
+
+qint64 parentOf(const QString &pid)
+{
+    return statFields(pid).value(1, "-1").toLongLong();
 }
 
 double pssKiB(qint64 pid)
@@ -45,12 +50,8 @@ double pssKiB(qint64 pid)
 
 double cpuMs(qint64 pid)
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray line = stat.readAll();
     // utime and stime are fields 14 and 15, the 12th and 13th after the command name.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    const QList<QByteArray> fields = statFields(QString::number(pid));
     return (fields.value(11).toDouble() + fields.value(12).toDouble()) * 1000 / sysconf(_SC_CLK_TCK);
 }
 

@@ -68,7 +68,7 @@ samples = {name: [] for name in programs}
 for round_number in range(rounds):
     for name in programs:  # A, B, A, B, …
         samples[name].append(run(name))
-soaked = {name: run(name, soak_loads) for name in programs}
+soaked = {name: run(name, soak_loads) for name in programs} if soak_loads > 0 else {}
 
 metrics = ["coldStartMs", "windowShownMs", "cpuToColdStartMs", "clickToPageMs", "navigateToPageMs", "pssAtRestMiB"]
 results = {"machine": f"{platform.node()}: {platform.platform()}, {os.cpu_count()} cores",
@@ -88,7 +88,7 @@ for metric in metrics:
 
 print(f"\nmemory after {soak_loads} alternating loads of the start and contact pages:")
 results["soak"] = {}
-for name, figures in (soaked.items() if soak_loads >= 5 else []):
+for name, figures in soaked.items():
     growth = figures["pssAfterLoadsMiB"] / figures["pssAtRestMiB"] - 1
     # From the checkpoint on, the engine's caches are full: what grows still would be a leak.
     growth_after_warm_up = figures["pssAfterLoadsMiB"] / figures["pssAfterWarmUpMiB"] - 1
