@@ -20,36 +20,32 @@ set(COURSEWARE_IMAGE_LIST
     tree/05-pages tree/06-bars tree/07-abc tree/08-arrows tree/09-smiley tree/10-film
     tree/11-return-arrow tree/12-penguin)
 
+# Renders one drawing to RESOURCE.png and RESOURCE@2x.png and lists both for the
+# resource file (in the caller's art_folder and entries).
+macro(render_picture drawing resource)
+    set(source ${PROJECT_SOURCE_DIR}/resources/art/${drawing}.svg)
+    set(output ${art_folder}/${resource}.png)
+    get_filename_component(output_folder ${output} DIRECTORY)
+    add_custom_command(OUTPUT ${output} ${art_folder}/${resource}@2x.png
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${output_folder}
+        COMMAND render_art ${source} ${output}
+        DEPENDS render_art ${source}
+        VERBATIM)
+    string(APPEND entries "  <file>${resource}.png</file>\n  <file>${resource}@2x.png</file>\n")
+endmacro()
+
 # Renders the pictures and compiles them into a resource; the generated sources
 # go to OUTPUT_SOURCES.
 function(add_rendered_artwork output_sources)
     set(art_folder ${CMAKE_CURRENT_BINARY_DIR}/artwork)
     set(entries)
-
-    set(pictures)
     foreach(name IN LISTS COURSEWARE_ARTWORK)
-        list(APPEND pictures "${name}|art/${name}")
+        render_picture(${name} art/${name})
     endforeach()
     set(index 0)
     foreach(name IN LISTS COURSEWARE_IMAGE_LIST)
-        list(APPEND pictures "${name}|ImageList1/${index}")
+        render_picture(${name} ImageList1/${index})
         math(EXPR index "${index} + 1")
-    endforeach()
-
-    foreach(picture IN LISTS pictures)
-        string(REPLACE "|" ";" parts "${picture}")
-        list(GET parts 0 drawing)
-        list(GET parts 1 resource)
-        set(source ${PROJECT_SOURCE_DIR}/resources/art/${drawing}.svg)
-        set(output ${art_folder}/${resource}.png)
-        set(output_2x ${art_folder}/${resource}@2x.png)
-        get_filename_component(output_folder ${output} DIRECTORY)
-        add_custom_command(OUTPUT ${output} ${output_2x}
-            COMMAND ${CMAKE_COMMAND} -E make_directory ${output_folder}
-            COMMAND render_art ${source} ${output}
-            DEPENDS render_art ${source}
-            VERBATIM)
-        string(APPEND entries "  <file>${resource}.png</file>\n  <file>${resource}@2x.png</file>\n")
     endforeach()
 
     set(resource_file ${art_folder}/artwork.qrc)
