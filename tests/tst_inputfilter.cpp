@@ -21,31 +21,30 @@ enum class Kind { RightPress, RightRelease, ContextMenu, LeftPress, LeftRelease,
 std::unique_ptr<QEvent> eventOf(Kind kind)
 {
     const QPointF at(5, 5);
+    // buttons: those held once the event has happened.
+    auto mouse = [at](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        return std::make_unique<QMouseEvent>(type, at, at, button, buttons, Qt::NoModifier);
+    };
     switch (kind) {
     case Kind::RightPress:
-        return std::make_unique<QMouseEvent>(QEvent::MouseButtonPress, at, at, Qt::RightButton, Qt::RightButton,
-                                             Qt::NoModifier);
+        return mouse(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
     case Kind::RightRelease:
-        return std::make_unique<QMouseEvent>(QEvent::MouseButtonRelease, at, at, Qt::RightButton, Qt::NoButton,
-                                             Qt::NoModifier);
+        return mouse(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
     case Kind::ContextMenu:
-        return std::make_unique<QContextMenuEvent>(QContextMenuEvent::Mouse, QPoint(5, 5));
+        return std::make_unique<QContextMenuEvent>(QContextMenuEvent::Mouse, at.toPoint());
     case Kind::LeftPress:
-        return std::make_unique<QMouseEvent>(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton,
-                                             Qt::NoModifier);
+        return mouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
     case Kind::LeftRelease:
-        return std::make_unique<QMouseEvent>(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton,
-                                             Qt::NoModifier);
+        return mouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
     case Kind::RightDoubleClick:
-        return std::make_unique<QMouseEvent>(QEvent::MouseButtonDblClick, at, at, Qt::RightButton, Qt::RightButton,
-                                             Qt::NoModifier);
+        return mouse(QEvent::MouseButtonDblClick, Qt::RightButton, Qt::RightButton);
     case Kind::Wheel:
         return std::make_unique<QWheelEvent>(at, at, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                                              Qt::NoScrollPhase, false);
     case Kind::Key:
         return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, u"a"_s);
     case Kind::Move:
-        return std::make_unique<QMouseEvent>(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        return mouse(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
     }
     return {};
 }
