@@ -8,7 +8,7 @@ build_dir="$project_root/build" # the presets' build folder
 # Everything a fresh Debian 12 machine lacks to build, run and test the program.
 required_packages=(
     cmake g++ make
-    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-declarative-dev qt6-svg-dev libqt6svg6
+    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-declarative-dev qt6-svg-dev
     libgl1-mesa-dri xvfb xauth x11-utils imagemagick
     fonts-noto-cjk fonts-dejavu-core
     dpkg-dev desktop-file-utils appstream python3
