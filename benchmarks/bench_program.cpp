@@ -1,12 +1,31 @@
 // The program's own start-up, built from its sources, reporting the moments it
-// measures. Arguments: COUNTER_PORT [SOAK_LOADS].
+// measures. Arguments: COUNTER_PORT [SOAK_LOADS] [without-texts].
+// "without-texts" blanks the tree's, the buttons' and the caption's texts before the
+// window is shown: the same start-up minus drawing text, to show what the text costs.
 #include "Moments.h"
 
 #include "app/CourseApplication.h"
 #include "mainwindow/Unit1.h"
 
+#include <QAbstractButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <QWebEngineView>
+
+namespace {
+
+void blankTexts(QWidget *window)
+{
+    for (auto *tree : window->findChildren<QTreeWidget *>()) {
+        for (QTreeWidgetItemIterator node(tree); *node; ++node)
+            (*node)->setText(0, QString());
+    }
+    for (auto *button : window->findChildren<QAbstractButton *>())
+        button->setText(QString());
+    window->setWindowTitle(QString());
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +36,8 @@ int main(int argc, char *argv[])
     CourseApplication application(argumentCount, argv);
     TForm1 window({QStringLiteral("http://127.0.0.1:9/"), QStringLiteral("http://127.0.0.1:9"),
                    QStringLiteral("http://127.0.0.1:") + counterPort});
+    if (argc > 3 && QByteArray(argv[3]) == "without-texts")
+        blankTexts(&window);
     window.showMaximized();
 
     auto *pane = window.findChild<QWidget *>(QStringLiteral("WebBrowser1"))->findChild<QWebEngineView *>();

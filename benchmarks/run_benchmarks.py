@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Start-up, click-to-page and memory of the program against a bare web view doing
 the same work, alternating program and baseline round by round. Prints a table of
-medians, minima, maxima and ratios, and writes the figures to a JSON file.
+medians, minima, maxima and ratios, and writes the figures to a JSON file. Each round
+also starts the program with its window's texts blanked, to show what drawing them costs.
 
 Usage: run_benchmarks.py BIN_DIR OUTPUT.json [ROUNDS] [SOAK_LOADS]
 Needs a display (run it under xvfb-run where there is none)."""
@@ -19,7 +20,9 @@ import time
 bin_dir, output = sys.argv[1], sys.argv[2]
 rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 5
 soak_loads = int(sys.argv[4]) if len(sys.argv) > 4 else 1000
-programs = {"program": os.path.join(bin_dir, "bench_program"), "baseline": os.path.join(bin_dir, "bench_baseline")}
+# The third contender is the program with its window's texts blanked: what drawing them costs.
+contenders = {"program": ("bench_program", []), "baseline": ("bench_baseline", []),
+              "withoutTexts": ("bench_program", ["without-texts"])}
 
 
 class Counter(http.server.BaseHTTPRequestHandler):
@@ -46,7 +49,9 @@ if os.geteuid() == 0:
 
 def run(name, loads=0):
     spawned = time.time() * 1000
-    finished = subprocess.run([programs[name], port, str(loads)], capture_output=True, text=True,
+    binary, extra_arguments = contenders[name]
+    finished = subprocess.run([os.path.join(bin_dir, binary), port, str(loads)] + extra_arguments,
+                              capture_output=True, text=True,
                               env=environment, timeout=600)
     report = json.loads(finished.stdout.strip().splitlines()[-1])
     if "error" in report or not report.get("startPageOk"):
@@ -64,11 +69,11 @@ def run(name, loads=0):
     }
 
 
-samples = {name: [] for name in programs}
+samples = {name: [] for name in contenders}
 for round_number in range(rounds):
-    for name in programs:  # A, B, A, B, …
+    for name in contenders:  # program, baseline, without texts, program, …
         samples[name].append(run(name))
-soaked = {name: run(name, soak_loads) for name in programs} if soak_loads > 0 else {}
+soaked = {name: run(name, soak_loads) for name in ("program", "baseline")} if soak_loads > 0 else {}
 
 metrics = ["coldStartMs", "windowShownMs", "cpuToColdStartMs", "clickToPageMs", "navigateToPageMs", "pssAtRestMiB"]
 results = {"machine": f"{platform.node()}: {platform.platform()}, {os.cpu_count()} cores",
@@ -86,7 +91,17 @@ for metric in metrics:
           f"{statistics.median(b):>10.1f} ({min(b):.1f}–{max(b):.1f}){'':>4} {entry['ratioOfMedians']:>6.3f} "
           f"{statistics.median(pairs):>10.3f} ({min(pairs):.3f}–{max(pairs):.3f})")
 
-print(f"\nmemory after {soak_loads} alternating loads of the start and contact pages:")
+start_metrics = ["coldStartMs", "windowShownMs", "cpuToColdStartMs"]
+print("\nthe program with its window's texts blanked, against the baseline:")
+results["withoutTexts"] = {}
+for metric in start_metrics:
+    a = [sample[metric] for sample in samples["withoutTexts"]]
+    ratio = statistics.median(a) / statistics.median(results["metrics"][metric]["baseline"])
+    results["withoutTexts"][metric] = {"program": a, "ratioOfMedians": ratio}
+    print(f"{metric:<16} {statistics.median(a):>10.1f} ({min(a):.1f}–{max(a):.1f}){'':>4} {ratio:>6.3f}")
+
+if soaked:
+    print(f"\nmemory after {soak_loads} alternating loads of the start and contact pages:")
 results["soak"] = {}
 for name, figures in soaked.items():
     growth = figures["pssAfterLoadsMiB"] / figures["pssAtRestMiB"] - 1
