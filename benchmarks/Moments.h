@@ -40,6 +40,7 @@ struct Navigation
 // Drives one measured run once the window is shown: the moment the window is first
 // exposed, the start page loaded and painted, memory at rest, fifteen timed trips to
 // the contact page by each navigation, and during soakLoads alternating loads (by
-// the first navigation) memory again after a fifth of them and after all. Prints the report and closes the window.
+// the first navigation) memory again after a fifth of them and after all. Prints the
+// report and closes the window.
 void runScenario(QWidget *window, QWebEngineView *pane, const QList<Navigation> &navigations, int soakLoads,
                  double enteredMs);

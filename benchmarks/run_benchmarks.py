@@ -78,7 +78,7 @@ soaked = {name: run(name, soak_loads) for name in ("program", "baseline")} if so
 metrics = ["coldStartMs", "windowShownMs", "cpuToColdStartMs", "clickToPageMs", "navigateToPageMs", "pssAtRestMiB"]
 results = {"machine": f"{platform.node()}: {platform.platform()}, {os.cpu_count()} cores",
            "rounds": rounds, "soakLoads": soak_loads, "metrics": {}}
-print(f"{rounds} rounds, program and baseline alternating; {results['machine']}")
+print(f"{rounds} rounds, program, baseline and program without texts alternating; {results['machine']}")
 print(f"{'metric':<16} {'program median (min–max)':>28} {'baseline median (min–max)':>28} {'A/B':>6} {'A/B pairwise (min–max)':>24}")
 for metric in metrics:
     a = [sample[metric] for sample in samples["program"]]
